@@ -1,0 +1,19 @@
+#include "cli/console_host.h"
+
+#include <string>
+
+#include "patching/messages.h"
+#include "platform/console.h"
+
+namespace cli {
+
+void ConsoleHost::showMessage(std::string_view prompt, std::string_view title) {
+  const std::string line = std::string(title) + ": " + std::string(prompt) + "\n";
+  if (prompt == patching::kCompletePrompt) {
+    platform::printOut(line);
+  } else {
+    platform::printError(line);
+  }
+}
+
+}  // namespace cli
