@@ -16,8 +16,7 @@ PatchResult applyPatches(const WidePatchTable& table, std::span<std::uint8_t> fi
       if (isRequired(entry) && !result.firstMissingRequired) result.firstMissingRequired = entry;
       continue;
     }
-    const std::size_t length =
-        std::min({english.size(), german.size(), fileText.size() - *found});
+    const std::size_t length = std::min({english.size(), german.size(), fileText.size() - *found});
     std::copy_n(german.begin(), length, fileText.begin() + static_cast<std::ptrdiff_t>(*found));
     result.replacedAt[entry] = *found;
     result.changed.push_back({*found, length});

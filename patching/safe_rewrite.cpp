@@ -13,7 +13,8 @@ platform::FileStatus writeReplacement(platform::NewFile& replacement,
   // them all from memory; only the replaced stretches come from here.
   if (auto copied = replacement.copyContentOf(target); !copied) return copied;
   for (const Stretch& stretch : changed) {
-    auto written = replacement.writeAt(stretch.offset, content.subspan(stretch.offset, stretch.length));
+    auto written =
+        replacement.writeAt(stretch.offset, content.subspan(stretch.offset, stretch.length));
     if (!written) return written;
   }
   if (auto flushed = replacement.flush(); !flushed) return flushed;

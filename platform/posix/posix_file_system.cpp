@@ -95,8 +95,6 @@ class PosixFileSystem final : public FileSystem {
 
 namespace platform {
 
-std::unique_ptr<FileSystem> makeFileSystem() {
-  return std::make_unique<posix::PosixFileSystem>();
-}
+std::unique_ptr<FileSystem> makeFileSystem() { return std::make_unique<posix::PosixFileSystem>(); }
 
 }  // namespace platform

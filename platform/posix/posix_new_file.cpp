@@ -41,7 +41,8 @@ FileStatus copyThroughBuffer(int from, int to, off_t offset) {
       return std::unexpected(lastError());
     }
     if (got == 0) return {};
-    if (auto written = writeAll(to, buffer.data(), static_cast<std::size_t>(got), offset); !written) {
+    if (auto written = writeAll(to, buffer.data(), static_cast<std::size_t>(got), offset);
+        !written) {
       return written;
     }
     offset += got;
