@@ -21,6 +21,13 @@ std::filesystem::path folderOf(const std::filesystem::path& file) {
   return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
+// The file a symbolic link leads to: that file is replaced, and the link kept.
+std::filesystem::path fileBehind(const std::filesystem::path& file) {
+  std::error_code error;
+  std::filesystem::path resolved = std::filesystem::canonical(file, error);
+  return error ? file : resolved;
+}
+
 class PosixFileSystem final : public FileSystem {
  public:
   PosixFileSystem() {
@@ -46,15 +53,17 @@ class PosixFileSystem final : public FileSystem {
     return MappedFileImage::open(file);
   }
 
-  FileStatus probeReplaceable(const std::filesystem::path& file) override {
+  FileStatus probeReplaceable(const std::filesystem::path& target) override {
     // Replacing needs the folder to be writable; a file that its owner made
     // read-only is respected even though a rename would pass over it.
+    const std::filesystem::path file = fileBehind(target);
     if (::access(file.c_str(), W_OK) != 0) return std::unexpected(lastError());
     if (::access(folderOf(file).c_str(), W_OK | X_OK) != 0) return std::unexpected(lastError());
     return {};
   }
 
-  FileResult<std::unique_ptr<NewFile>> createBeside(const std::filesystem::path& target) override {
+  FileResult<std::unique_ptr<NewFile>> createBeside(const std::filesystem::path& link) override {
+    const std::filesystem::path target = fileBehind(link);
     struct stat info {};
     if (::stat(target.c_str(), &info) != 0) return std::unexpected(lastError());
     const std::string pattern =
@@ -75,11 +84,12 @@ class PosixFileSystem final : public FileSystem {
 
   FileStatus replace(const std::filesystem::path& target,
                      const std::filesystem::path& replacement) override {
-    if (::rename(replacement.c_str(), target.c_str()) != 0) return std::unexpected(lastError());
+    const std::filesystem::path file = fileBehind(target);
+    if (::rename(replacement.c_str(), file.c_str()) != 0) return std::unexpected(lastError());
     // The new content is already on disk; syncing the folder makes the new
     // name durable too. Once the rename is done the target is the new file,
     // so a failure here no longer changes what the user has.
-    UniqueFd folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd folder(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.valid()) ::fsync(folder.get());
     return {};
   }
