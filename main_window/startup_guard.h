@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace main_window {
+
+inline constexpr std::string_view kRefusalPrompt =
+    "Zelvar 2000 should not be running at this time.";
+
+// What the start-up guard needs from the window it runs for and from the
+// system. Texts are UTF-8.
+class StartupGuardHost {
+ public:
+  virtual ~StartupGuardHost() = default;
+  virtual std::string caption() = 0;
+  virtual void setCaption(std::string_view caption) = 0;
+  // Whether a top-level window of any program carries exactly this title.
+  virtual bool topLevelWindowTitled(std::string_view title) = 0;
+  // Destroys the window, which has not been shown yet.
+  virtual void unload() = 0;
+  virtual void beep() = 0;
+  // A modal box with one OK button and no icon; returns when it is dismissed.
+  virtual void showMessage(std::string_view prompt, std::string_view title) = 0;
+};
+
+enum class GuardDecision { Passed, Refused };
+
+// Runs before the window is first shown. A running copy is recognised by its
+// marked title, the caption with one blank appended: if such a window exists
+// this start is refused, otherwise this window takes the marked title.
+GuardDecision runStartupGuard(StartupGuardHost& host);
+
+}  // namespace main_window
