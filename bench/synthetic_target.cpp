@@ -166,7 +166,8 @@ SyntheticTarget makeSyntheticTarget(std::size_t size, std::uint64_t seed) {
   const std::size_t textArea = size - kTextAreaSize;
   while (out.position() < textArea) {
     if (out.position() < nearMissEnd && out.between(0, 3) == 0) {
-      nearMiss(out, table, static_cast<int>(out.between(patching::kFirstEntry, patching::kLastEntry)));
+      nearMiss(out, table,
+               static_cast<int>(out.between(patching::kFirstEntry, patching::kLastEntry)));
     }
     fillerBlock(out);
   }

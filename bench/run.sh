@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Times a whole `zelvar-german-patch TARGET` run against `cp TARGET copy && sync`
+# of the same synthetic executable, side by side in one hyperfine run, at 8 MiB
+# and 256 MiB, and measures the patcher's peak resident memory.
+#
+# Usage: bench/run.sh [--quick] [BUILD_DIR]
+#   --quick    8 MiB only, fewer runs
+#   BUILD_DIR  a native build tree (default: build/native, configured if missing)
+# Exits 1 when a run fails or a target is missed: the update at most 2.0 times
+# as long as cp + sync, peak memory at most the file size + 16 MiB.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+sizes=(8 256)
+runs=10
+if [[ ${1:-} == --quick ]]; then
+  sizes=(8)
+  runs=5
+  shift
+fi
+build=${1:-build/native}
+if [[ ! -f $build/CMakeCache.txt ]]; then cmake --preset native -B "$build" >/dev/null; fi
+cmake --build "$build" -j2 --target zelvar-german-patch make_synthetic_target >/dev/null
+patcher=$(realpath "$build/cli/zelvar-german-patch")
+generator=$(realpath "$build/bench/make_synthetic_target")
+work=$(realpath "$build")/bench-work
+mkdir -p "$work"
+
+report=()
+for size in "${sizes[@]}"; do
+  target=$work/target-${size}MiB.exe
+  ours=$work/update-${size}MiB.exe
+  copy=$work/copy-${size}MiB.exe
+  if [[ ! -f $target || $generator -nt $target ]]; then "$generator" "$target" "$size"; fi
+  cat "$target" >/dev/null  # both commands start from a cached target
+
+  # Each update gets a fresh copy, written and synced before the timing starts;
+  # `cat` writes it as an installed file's pages would be read, not spliced.
+  hyperfine --style basic --runs "$runs" --warmup 1 --export-json "$work/times-${size}MiB.json" \
+    --prepare "cat '$target' > '$ours' && sync" -n "zelvar-german-patch" "'$patcher' '$ours'" \
+    --prepare "rm -f '$copy' && sync" -n "cp + sync" "cp '$target' '$copy' && sync" >&2
+
+  cat "$target" >"$ours" && sync
+  /usr/bin/time -f %M -o "$work/rss-${size}MiB.txt" "$patcher" "$ours" >/dev/null
+  report+=("$size" "$work/times-${size}MiB.json" "$work/rss-${size}MiB.txt")
+done
+
+python3 - "${report[@]}" <<'PY'
+import json, sys
+
+args = sys.argv[1:]
+missed = False
+print("| File size | cp + sync | zelvar-german-patch | ratio | peak RSS |")
+print("|---|---|---|---|---|")
+for i in range(0, len(args), 3):
+    size_mib = int(args[i])
+    results = {r["command"]: r for r in json.load(open(args[i + 1]))["results"]}
+    ours = results["zelvar-german-patch"]["median"]
+    copy = results["cp + sync"]["median"]
+    ratio = ours / copy
+    rss_mib = int(open(args[i + 2]).read().split()[-1]) / 1024
+    missed |= ratio > 2.0 or rss_mib > size_mib + 16
+    print(f"| {size_mib} MiB | {copy * 1000:.0f} ms | {ours * 1000:.0f} ms | "
+          f"{ratio:.2f} | {rss_mib:.1f} MiB |")
+print("(medians; targets: ratio <= 2.0, peak RSS <= file size + 16 MiB)")
+sys.exit(1 if missed else 0)
+PY
