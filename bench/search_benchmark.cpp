@@ -60,8 +60,8 @@ void searchEntry(benchmark::State& state, Searcher search) {
     found = search(target.bytes, needle);
     benchmark::DoNotOptimize(found);
   }
-  if (found != target.englishAt[entry]) {
-    state.SkipWithError("found the text elsewhere than where it was planted");
+  if (found != withStdSearch(target.bytes, needle)) {
+    state.SkipWithError("found elsewhere than std::search");
     return;
   }
   const std::size_t scanned = found ? *found + needle.size() : target.bytes.size();
