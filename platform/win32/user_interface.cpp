@@ -9,10 +9,12 @@
 namespace platform {
 
 void showMessageBox(std::string_view prompt, std::string_view title) {
-  // Task-modal: every window of this thread is disabled while the box is up,
-  // also when the caller has no window of its own to name as the owner.
-  MessageBoxW(nullptr, win32::wideFromUtf8(prompt).c_str(), win32::wideFromUtf8(title).c_str(),
-              MB_OK | MB_TASKMODAL);
+  // Owned by this thread's active window, if it has one: that window is
+  // disabled while the box is up and is active again, with its focus, once the
+  // box is dismissed. Without one, every window of the thread is disabled.
+  const HWND owner = GetActiveWindow();
+  MessageBoxW(owner, win32::wideFromUtf8(prompt).c_str(), win32::wideFromUtf8(title).c_str(),
+              MB_OK | (owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL));
 }
 
 void beep() { MessageBeep(MB_OK); }
