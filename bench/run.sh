@@ -34,13 +34,16 @@ for size in "${sizes[@]}"; do
   if [[ ! -f $target || $generator -nt $target ]]; then "$generator" "$target" "$size"; fi
   cat "$target" >/dev/null  # both commands start from a cached target
 
-  # Each update gets a fresh copy, written and synced before the timing starts;
-  # `cat` writes it as an installed file's pages would be read, not spliced.
+  # Each update gets a fresh copy, written and synced before the timing starts,
+  # then dropped from the page cache and read again: cached as an installed
+  # file is after a read, in the same large pages as the target cp reads.
+  fresh_copy="cat '$target' > '$ours' && sync && dd if='$ours' iflag=nocache count=0 status=none"
+  fresh_copy+=" && cat '$ours' > /dev/null"
   hyperfine --style basic --runs "$runs" --warmup 1 --export-json "$work/times-${size}MiB.json" \
-    --prepare "cat '$target' > '$ours' && sync" -n "zelvar-german-patch" "'$patcher' '$ours'" \
+    --prepare "$fresh_copy" -n "zelvar-german-patch" "'$patcher' '$ours'" \
     --prepare "rm -f '$copy' && sync" -n "cp + sync" "cp '$target' '$copy' && sync" >&2
 
-  cat "$target" >"$ours" && sync
+  bash -c "$fresh_copy"
   /usr/bin/time -f %M -o "$work/rss-${size}MiB.txt" "$patcher" "$ours" >/dev/null
   report+=("$size" "$work/times-${size}MiB.json" "$work/rss-${size}MiB.txt")
 done
