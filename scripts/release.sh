@@ -27,7 +27,7 @@ done
 cp README.md "$stage/"
 (cd "$stage" && sha256sum ZelvarGermanPatch.exe zelvar-german-patch.exe README.md >SHA256SUMS)
 
-stamp=$(git log -1 --format=%cd --date=format:%Y%m%d%H%M.%S 2>/dev/null || date +%Y%m%d%H%M.%S)
+stamp=$(git log -1 --format=%cd --date=format-local:%Y%m%d%H%M.%S 2>/dev/null || date +%Y%m%d%H%M.%S)
 touch -t "$stamp" "$stage"/*
 (cd build/release && zip -q -X -r "$name.zip" "$name/ZelvarGermanPatch.exe" \
   "$name/zelvar-german-patch.exe" "$name/README.md" "$name/SHA256SUMS")
