@@ -106,4 +106,28 @@ TEST(FindFirst, AgreesWithStdSearchOnRandomExecutableLikeData) {
   EXPECT_LT(found, 15000);
 }
 
+// Large haystacks, where the search judges its bytes from samples: the text
+// must still be found wherever it lies, the last bytes included.
+TEST(FindFirst, AgreesWithStdSearchOnLargeHaystacks) {
+  std::mt19937 random(77);
+  const auto below = [&](std::size_t bound) {
+    return std::uniform_int_distribution<std::size_t>(0, bound - 1)(random);
+  };
+  for (int round = 0; round < 60; ++round) {
+    Bytes haystack(32 * 1024 + below(96 * 1024));
+    // Mostly zeros and blanks, with rare letters: the anchor byte matters here.
+    for (auto& byte : haystack) {
+      const std::size_t roll = below(100);
+      byte = roll < 60 ? 0x00 : roll < 90 ? 0x20 : static_cast<std::uint8_t>('A' + below(26));
+    }
+    const Bytes needle = test_support::utf16le(
+        test_support::expectedEntries()[below(test_support::expectedEntries().size())].english);
+    const std::size_t at =
+        round % 3 == 0 ? haystack.size() - needle.size() : below(haystack.size() - needle.size());
+    std::copy(needle.begin(), needle.end(), haystack.begin() + static_cast<std::ptrdiff_t>(at));
+    ASSERT_EQ(patching::findFirst(haystack, needle), searchedByTheLibrary(haystack, needle))
+        << "round " << round;
+  }
+}
+
 }  // namespace
