@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <string>
@@ -26,6 +27,19 @@ std::filesystem::path fileBehind(const std::filesystem::path& file) {
   std::error_code error;
   std::filesystem::path resolved = std::filesystem::canonical(file, error);
   return error ? file : resolved;
+}
+
+// ".<target's name>.update-XXXXXX", with the target's name cut short where
+// needed (at a character boundary) so that the whole stays within the 255
+// bytes a file name may have: a target with a long name must be updatable.
+std::string temporaryName(const std::filesystem::path& target) {
+  constexpr std::size_t kNameMax = 255;
+  const std::string suffix = ".update-XXXXXX";
+  std::string name = target.filename().string();
+  std::size_t keep = std::min(name.size(), kNameMax - 1 - suffix.size());
+  while (keep > 0 && keep < name.size() && (name[keep] & 0xC0) == 0x80) --keep;
+  name.resize(keep);
+  return "." + name + suffix;
 }
 
 class PosixFileSystem final : public FileSystem {
@@ -66,8 +80,7 @@ class PosixFileSystem final : public FileSystem {
     const std::filesystem::path target = fileBehind(link);
     struct stat info {};
     if (::stat(target.c_str(), &info) != 0) return std::unexpected(lastError());
-    const std::string pattern =
-        (folderOf(target) / ("." + target.filename().string() + ".update-XXXXXX")).string();
+    const std::string pattern = (folderOf(target) / temporaryName(target)).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     UniqueFd fd(::mkostemp(name.data(), O_CLOEXEC));
