@@ -22,6 +22,7 @@ namespace {
 using posix_test::ChildOptions;
 using posix_test::ChildResult;
 using posix_test::runProgram;
+using test_support::namesIn;
 using test_support::readBytes;
 using test_support::TemporaryFolder;
 using testing::ElementsAre;
@@ -34,14 +35,6 @@ const std::string kReadOnly = "The file is read-only.";
 
 ChildResult patch(const std::filesystem::path& target, const ChildOptions& limits = {}) {
   return runProgram(PATCHER, {target.string()}, limits);
-}
-
-std::vector<std::string> namesIn(const std::filesystem::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  return names;
 }
 
 void setOwnerAndMode(const std::filesystem::path& path, uid_t owner, mode_t mode) {

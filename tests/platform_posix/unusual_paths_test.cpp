@@ -34,6 +34,24 @@ TEST(UnusualPaths, TargetsWithTheLongestNamesAreUpdated) {
   }
 }
 
+TEST(UnusualPaths, ThroughASymbolicLinkTheFileBehindItIsUpdated) {
+  test_support::TemporaryFolder folder;
+  const auto original = readBytes(ZELVAR_STAND_IN);
+  std::filesystem::create_directory(folder.path() / "install");
+  std::filesystem::create_directory(folder.path() / "links");
+  const auto file = folder.path() / "install" / "Zelvar-2000.exe";
+  test_support::writeBytes(file, original);
+  const auto link = folder.path() / "links" / "Zelvar.exe";
+  std::filesystem::create_symlink("../install/Zelvar-2000.exe", link);
+
+  const posix_test::ChildResult run = posix_test::runProgram(PATCHER, {link.string()});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(readBytes(file), test_support::referenceUpdate(original).content);
+  EXPECT_THAT(test_support::namesIn(folder.path() / "install"), ElementsAre("Zelvar-2000.exe"));
+  EXPECT_THAT(test_support::namesIn(folder.path() / "links"), ElementsAre("Zelvar.exe"));
+}
+
 TEST(UnusualPaths, ANamedPipeIsAnInvalidPathAndDoesNotHang) {
   test_support::TemporaryFolder folder;
   const auto pipe = folder.path() / "Zelvar.exe";

@@ -33,9 +33,11 @@ std::filesystem::path TemporaryFolder::write(const std::string& name,
   return file;
 }
 
-std::vector<std::string> TemporaryFolder::entryNames() const {
+std::vector<std::string> TemporaryFolder::entryNames() const { return namesIn(path_); }
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     names.push_back(utf8(entry.path().filename()));
   }
   std::sort(names.begin(), names.end());

@@ -27,6 +27,9 @@ class TemporaryFolder {
   std::filesystem::path path_;
 };
 
+// The names of everything in the folder, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
+
 std::vector<std::uint8_t> readBytes(const std::filesystem::path& file);
 void writeBytes(const std::filesystem::path& file, std::span<const std::uint8_t> bytes);
 
