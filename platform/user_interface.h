@@ -11,8 +11,8 @@ void showMessageBox(std::string_view prompt, std::string_view title);
 // The system's standard alert sound.
 void beep();
 
-// Whether a top-level window of any program has exactly this title, looked up
-// as 8-bit text in the system's ANSI code page.
-bool topLevelWindowExists(std::string_view ansiTitle);
+// Whether a top-level window of any program has exactly this title (UTF-8),
+// looked up as 8-bit text in the system's ANSI code page.
+bool topLevelWindowExists(std::string_view title);
 
 }  // namespace platform

@@ -19,9 +19,9 @@ void showMessageBox(std::string_view prompt, std::string_view title) {
 
 void beep() { MessageBeep(MB_OK); }
 
-bool topLevelWindowExists(std::string_view ansiTitle) {
-  const std::string title(ansiTitle);  // FindWindowA wants it zero-terminated
-  return FindWindowA(nullptr, title.c_str()) != nullptr;
+bool topLevelWindowExists(std::string_view title) {
+  const std::string ansiTitle = win32::narrowFromWide(win32::wideFromUtf8(title), CP_ACP);
+  return FindWindowA(nullptr, ansiTitle.c_str()) != nullptr;
 }
 
 }  // namespace platform

@@ -24,15 +24,17 @@ std::wstring wideFromUtf8(std::string_view utf8) {
   return wide;
 }
 
-std::string utf8FromWide(std::wstring_view wide) {
+std::string utf8FromWide(std::wstring_view wide) { return narrowFromWide(wide, CP_UTF8); }
+
+std::string narrowFromWide(std::wstring_view wide, unsigned codePage) {
   if (wide.empty()) return {};
   const int length = lengthArgument(wide.size());
   const int needed =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+      WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
   if (needed <= 0) return {};
-  std::string utf8(static_cast<std::size_t>(needed), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), needed, nullptr, nullptr);
-  return utf8;
+  std::string narrow(static_cast<std::size_t>(needed), '\0');
+  WideCharToMultiByte(codePage, 0, wide.data(), length, narrow.data(), needed, nullptr, nullptr);
+  return narrow;
 }
 
 }  // namespace platform::win32
