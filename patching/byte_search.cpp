@@ -1,7 +1,11 @@
 #include "patching/byte_search.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <stop_token>
+#include <system_error>
+#include <thread>
 
 namespace patching {
 namespace {
@@ -42,21 +46,28 @@ std::size_t anchorIndex(std::span<const std::uint8_t> haystack,
   return best;
 }
 
-}  // namespace
+// Below this a second thread costs more than it saves.
+constexpr std::size_t kSplitFrom = std::size_t{16} << 20;
+// How far memchr runs before a search looks whether it may stop.
+constexpr std::size_t kStopCheckSpan = std::size_t{1} << 20;
 
-std::optional<std::size_t> findFirst(std::span<const std::uint8_t> haystack,
-                                     std::span<const std::uint8_t> needle) {
-  if (needle.empty() || needle.size() > haystack.size()) return std::nullopt;
-  const std::size_t anchor = anchorIndex(haystack, needle);
+// The lowest match that starts in [first, last), or none; gives up, finding
+// none, once a stop is requested. `last` leaves room for the whole needle.
+std::optional<std::size_t> findStartingIn(std::span<const std::uint8_t> haystack,
+                                          std::span<const std::uint8_t> needle, std::size_t anchor,
+                                          std::size_t first, std::size_t last,
+                                          std::stop_token stop) {
   const std::uint8_t anchorByte = needle[anchor];
-  // Anchor positions run from `anchor` up to the last one that leaves room for
-  // the rest of the needle; they rise, so the first full match is the lowest.
-  const std::uint8_t* cursor = haystack.data() + anchor;
-  const std::uint8_t* const end = haystack.data() + haystack.size() - (needle.size() - anchor - 1);
-  while (cursor < end) {
-    const auto* hit =
-        static_cast<const std::uint8_t*>(std::memchr(cursor, anchorByte, end - cursor));
-    if (hit == nullptr) return std::nullopt;
+  // Anchor positions rise, so the first full match is the lowest.
+  const std::uint8_t* cursor = haystack.data() + first + anchor;
+  const std::uint8_t* const end = haystack.data() + last + anchor;
+  while (cursor < end && !stop.stop_requested()) {
+    const auto span = std::min(static_cast<std::size_t>(end - cursor), kStopCheckSpan);
+    const auto* hit = static_cast<const std::uint8_t*>(std::memchr(cursor, anchorByte, span));
+    if (hit == nullptr) {
+      cursor += span;
+      continue;
+    }
     const std::uint8_t* start = hit - anchor;
     if (std::memcmp(start, needle.data(), needle.size()) == 0) {
       return static_cast<std::size_t>(start - haystack.data());
@@ -64,6 +75,34 @@ std::optional<std::size_t> findFirst(std::span<const std::uint8_t> haystack,
     cursor = hit + 1;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::size_t> findFirst(std::span<const std::uint8_t> haystack,
+                                     std::span<const std::uint8_t> needle) {
+  if (needle.empty() || needle.size() > haystack.size()) return std::nullopt;
+  const std::size_t anchor = anchorIndex(haystack, needle);
+  const std::size_t starts = haystack.size() - needle.size() + 1;
+  if (haystack.size() < kSplitFrom) return findStartingIn(haystack, needle, anchor, 0, starts, {});
+
+  // Two cores read memory nearly twice as fast as one. The upper half is
+  // searched on a second thread, which is stopped as soon as the lower half
+  // has a match: that one is the lowest.
+  const std::size_t middle = starts / 2;
+  std::optional<std::size_t> upper;
+  std::jthread helper;
+  try {
+    helper = std::jthread([&](std::stop_token stop) {
+      upper = findStartingIn(haystack, needle, anchor, middle, starts, stop);
+    });
+  } catch (const std::system_error&) {
+    return findStartingIn(haystack, needle, anchor, 0, starts, {});
+  }
+  const std::optional<std::size_t> lower = findStartingIn(haystack, needle, anchor, 0, middle, {});
+  if (lower) helper.request_stop();
+  helper.join();
+  return lower ? lower : upper;
 }
 
 }  // namespace patching
