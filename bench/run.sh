@@ -54,6 +54,7 @@ for size in "${sizes[@]}"; do
 
   bash -c "$fresh_copy"
   /usr/bin/time -f %M -o "$work/rss-${size}MiB.txt" "$patcher" "$ours" >/dev/null
+  rm -f "$ours" "$copy"  # the target is kept for the next run
   report+=("$size" "$work/times-${size}MiB.json" "$work/rss-${size}MiB.txt")
 done
 
