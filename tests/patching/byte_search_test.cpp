@@ -130,4 +130,37 @@ TEST(FindFirst, AgreesWithStdSearchOnLargeHaystacks) {
   }
 }
 
+// Haystacks this large are searched in two halves at once: a match in the
+// lower half must win over one in the upper half, and a match that starts just
+// before the boundary or runs across it must be found.
+TEST(FindFirst, FindsTheLowestMatchInHaystacksSearchedInHalves) {
+  const Bytes needle = test_support::utf16le(test_support::expectedEntries()[0].english);
+  Bytes haystack((std::size_t{17} << 20) + 12345, 0x20);
+  const std::size_t middle = (haystack.size() - needle.size() + 1) / 2;
+  struct Placement {
+    const char* name;
+    std::vector<std::size_t> at;
+  };
+  const Placement placements[] = {
+      {"nowhere", {}},
+      {"at the start", {0}},
+      {"ending just below the middle", {middle - needle.size()}},
+      {"across the middle", {middle - needle.size() / 2}},
+      {"starting one before the middle", {middle - 1}},
+      {"starting at the middle", {middle}},
+      {"starting one after the middle", {middle + 1}},
+      {"only in the upper half", {middle + 4097}},
+      {"at the very end", {haystack.size() - needle.size()}},
+      {"in both halves", {middle + 9, middle - 3 * needle.size()}},
+  };
+  for (const Placement& placement : placements) {
+    Bytes placed = haystack;
+    for (std::size_t at : placement.at) {
+      std::copy(needle.begin(), needle.end(), placed.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    EXPECT_EQ(patching::findFirst(placed, needle), searchedByTheLibrary(placed, needle))
+        << placement.name;
+  }
+}
+
 }  // namespace
