@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/console_host.h"
 #include "patching/messages.h"
 #include "patching/patch_check.h"
 #include "platform/console.h"
@@ -24,12 +25,12 @@ std::string entryLine(const patching::PatchCheck& check, int entry) {
 
 ExitStatus runCheck(platform::FileSystem& files, const std::filesystem::path& target) {
   if (!files.probeReadable(target)) {
-    platform::printError(std::string(patching::kInvalidPathPrompt) + "\n");
+    printMessage(patching::kInvalidPathPrompt, patching::kErrorTitle);
     return kInvalidPath;
   }
   auto image = files.readWhole(target);
   if (!image) {
-    platform::printError(patching::readFailedPrompt(target, image.error()) + "\n");
+    printMessage(patching::readFailedPrompt(target, image.error()), patching::kErrorTitle);
     return kFileFailed;
   }
   const patching::PatchCheck check = patching::checkPatches((*image)->bytes());

@@ -7,13 +7,17 @@
 
 namespace cli {
 
-void ConsoleHost::showMessage(std::string_view prompt, std::string_view title) {
+void printMessage(std::string_view prompt, std::string_view title) {
   const std::string line = std::string(title) + ": " + std::string(prompt) + "\n";
   if (prompt == patching::kCompletePrompt) {
     platform::printOut(line);
   } else {
     platform::printError(line);
   }
+}
+
+void ConsoleHost::showMessage(std::string_view prompt, std::string_view title) {
+  printMessage(prompt, title);
 }
 
 }  // namespace cli

@@ -6,6 +6,10 @@
 
 namespace cli {
 
+// A message box's prompt and title as one line: success on the standard
+// output, everything else on the standard error.
+void printMessage(std::string_view prompt, std::string_view title);
+
 // Runs the update without a window: the message goes to the console.
 class ConsoleHost final : public patching::UpdateHost {
  public:
