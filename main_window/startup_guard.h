@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -8,11 +9,20 @@ namespace main_window {
 inline constexpr std::string_view kRefusalPrompt =
     "Zelvar 2000 should not be running at this time.";
 
+// Held while a starting copy looks for a running one and marks its own window,
+// so that two copies started at the same moment cannot both pass.
+class StartTurn {
+ public:
+  virtual ~StartTurn() = default;
+};
+
 // What the start-up guard needs from the window it runs for and from the
 // system. Texts are UTF-8.
 class StartupGuardHost {
  public:
   virtual ~StartupGuardHost() = default;
+  // Waits until no other starting copy is between its lookup and its marking.
+  virtual std::unique_ptr<StartTurn> waitForStartTurn() = 0;
   virtual std::string caption() = 0;
   virtual void setCaption(std::string_view caption) = 0;
   // Whether a top-level window of any program carries exactly this title.

@@ -1,10 +1,13 @@
 #include "main_window/window_guard_host.h"
 
+#include "main_window/named_mutex_turn.h"
 #include "main_window/window_text.h"
 #include "platform/user_interface.h"
 #include "platform/win32/wide_text.h"
 
 namespace main_window {
+
+std::unique_ptr<StartTurn> WindowGuardHost::waitForStartTurn() { return waitForNamedMutexTurn(); }
 
 std::string WindowGuardHost::caption() {
   return platform::win32::utf8FromWide(windowText(form_.window()));

@@ -9,6 +9,7 @@ namespace main_window {
 class WindowGuardHost final : public StartupGuardHost {
  public:
   explicit WindowGuardHost(FormMain& form) : form_(form) {}
+  std::unique_ptr<StartTurn> waitForStartTurn() override;
   std::string caption() override;
   void setCaption(std::string_view caption) override;
   // Looked up as 8-bit text in the system's ANSI code page.

@@ -99,5 +99,37 @@ TEST(StartupGuard, LooksForExactlyTheMarkedTitleOfAnyProgram) {
   expectRefusedStart();
 }
 
+// Copies started at the same moment look and mark one after the other, so
+// exactly one of them shows its window and every other one refuses.
+TEST(StartupGuard, OfCopiesStartedTogetherExactlyOnePasses) {
+  std::vector<RunningProgram> copies;
+  for (int i = 0; i < 3; ++i) copies.emplace_back(driverSettings().tool);
+  std::vector<std::optional<MessageBoxView>> refusals(copies.size());
+  std::vector<HWND> windows(copies.size());
+  ASSERT_TRUE(waitUntil([&] {
+    std::size_t settled = 0;
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+      if (!refusals[i]) refusals[i] = findMessageBox(copies[i].processId());
+      windows[i] = mainWindowOf(copies[i].processId());
+      if (refusals[i] || (windows[i] && IsWindowVisible(windows[i]))) ++settled;
+    }
+    return settled == copies.size();
+  })) << "not every copy either showed its window or refused";
+  std::size_t passed = 0;
+  for (std::size_t i = 0; i < copies.size(); ++i) {
+    if (refusals[i]) {
+      const std::optional<MessageBoxView> box = waitForMessageBox(copies[i].processId());
+      ASSERT_TRUE(box);
+      EXPECT_EQ(box->text, kRefusal);
+      ASSERT_TRUE(dismissWithEnter(*box));
+      EXPECT_TRUE(copies[i].waitForExit(5s)) << "a refused copy did not end";
+    } else {
+      ++passed;
+      EXPECT_EQ(windowText(windows[i]), kMarkedTitle);
+    }
+  }
+  EXPECT_EQ(passed, 1u);
+}
+
 }  // namespace
 }  // namespace end_to_end

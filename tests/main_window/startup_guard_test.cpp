@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,6 +21,19 @@ constexpr std::string_view kCaption = "[_ Zelvar 2000 _|";
 class FakeDesktop final : public main_window::StartupGuardHost {
  public:
   explicit FakeDesktop(std::set<std::string> otherTitles) : titles_(std::move(otherTitles)) {}
+
+  class Turn final : public main_window::StartTurn {
+   public:
+    explicit Turn(std::vector<std::string>& log) : log_(log) { log_.push_back("turn"); }
+    ~Turn() override { log_.push_back("end turn"); }
+
+   private:
+    std::vector<std::string>& log_;
+  };
+
+  std::unique_ptr<main_window::StartTurn> waitForStartTurn() override {
+    return std::make_unique<Turn>(log_);
+  }
 
   std::string caption() override {
     EXPECT_FALSE(unloaded_) << "caption read after the window was unloaded";
@@ -56,7 +70,8 @@ TEST(StartupGuard, WithoutARunningCopyMarksTheCaptionWithOneTrailingBlank) {
   EXPECT_EQ(runStartupGuard(desktop), GuardDecision::Passed);
   EXPECT_EQ(desktop.caption_, kMarked);
   EXPECT_FALSE(desktop.unloaded_);
-  EXPECT_THAT(desktop.log_, ElementsAre("caption", "find " + kMarked, "setCaption"));
+  EXPECT_THAT(desktop.log_,
+              ElementsAre("caption", "turn", "find " + kMarked, "setCaption", "end turn"));
 }
 
 // Only the exact marked title is a running copy; the starting window's own
@@ -73,10 +88,11 @@ TEST(StartupGuard, TitlesThatAreNotExactlyTheMarkedTitleDoNotRefuse) {
 TEST(StartupGuard, RunningCopyUnloadsThenBeepsThenShowsTheRefusalUnderTheUnmarkedCaption) {
   FakeDesktop desktop({kMarked});
   EXPECT_EQ(runStartupGuard(desktop), GuardDecision::Refused);
-  EXPECT_THAT(desktop.log_,
-              ElementsAre("caption", "find " + kMarked, "caption", "unload", "beep",
-                          "message [_ Zelvar 2000 _|: Zelvar 2000 should not be running at "
-                          "this time."));
+  EXPECT_THAT(
+      desktop.log_,
+      ElementsAre("caption", "turn", "find " + kMarked, "end turn", "caption", "unload", "beep",
+                  "message [_ Zelvar 2000 _|: Zelvar 2000 should not be running at "
+                  "this time."));
   EXPECT_EQ(desktop.caption_, kCaption) << "a refused window keeps its stored caption";
 }
 
