@@ -35,16 +35,16 @@ UniqueIcon loadApplicationIcon(HINSTANCE instance, int widthMetric, int heightMe
                  GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR)));
 }
 
-UniqueFont createFont(const FontSpec& spec, int dotsPerInch) {
+UniqueFont createFont(const FontSettings& settings, int dotsPerInch) {
   LOGFONTW font{};
-  font.lfHeight = -pixelsFromHundredthsOfPoint(spec.hundredthsOfPoint, dotsPerInch);
-  font.lfWeight = spec.weight;
+  font.lfHeight = -pixelsFromHundredthsOfPoint(settings.hundredthsOfPoint, dotsPerInch);
+  font.lfWeight = settings.weight;
   font.lfCharSet = ANSI_CHARSET;
   font.lfOutPrecision = OUT_DEFAULT_PRECIS;
   font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   font.lfQuality = DEFAULT_QUALITY;
   font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  spec.face.copy(font.lfFaceName, LF_FACESIZE - 1);
+  settings.face.copy(font.lfFaceName, LF_FACESIZE - 1);
   return UniqueFont(CreateFontIndirectW(&font));
 }
 
@@ -107,19 +107,20 @@ FormMain::~FormMain() {
 
 void FormMain::createControls(int dotsPerInch) {
   for (std::size_t i = 0; i < kControls.size(); ++i) {
-    const ControlSpec& spec = kControls[i];
-    const ControlClass kind = controlClass(spec.kind);
-    const DWORD style = WS_CHILD | kind.style | (spec.visibleAtStart ? WS_VISIBLE : 0);
-    const std::wstring text(spec.text);
+    const ControlSettings& settings = kControls[i];
+    const ControlClass kind = controlClass(settings.kind);
+    const DWORD style = WS_CHILD | kind.style | (settings.visibleAtStart ? WS_VISIBLE : 0);
+    const std::wstring text(settings.text);
     const HWND control = CreateWindowExW(
         kind.extendedStyle, kind.name, text.c_str(), style,
-        pixelsFromTwips(spec.rect.left, dotsPerInch), pixelsFromTwips(spec.rect.top, dotsPerInch),
-        pixelsFromTwips(spec.rect.width, dotsPerInch),
-        pixelsFromTwips(spec.rect.height, dotsPerInch), window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance_, nullptr);
+        pixelsFromTwips(settings.rect.left, dotsPerInch),
+        pixelsFromTwips(settings.rect.top, dotsPerInch),
+        pixelsFromTwips(settings.rect.width, dotsPerInch),
+        pixelsFromTwips(settings.rect.height, dotsPerInch), window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(settings.id)), instance_, nullptr);
     if (control == nullptr) throwLastError("CreateWindowExW");
     controls_[i] = control;
-    if (spec.font) fonts_[i] = createFont(*spec.font, dotsPerInch);
+    if (settings.font) fonts_[i] = createFont(*settings.font, dotsPerInch);
     const HGDIOBJ font = fonts_[i] ? fonts_[i].get() : GetStockObject(DEFAULT_GUI_FONT);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }

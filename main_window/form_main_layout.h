@@ -25,18 +25,18 @@ struct TwipsRect {
   int height;
 };
 
-struct FontSpec {
+struct FontSettings {
   std::wstring_view face;
   int hundredthsOfPoint;
   int weight;
 };
 
-struct ControlSpec {
+struct ControlSettings {
   ControlId id;
   ControlKind kind;
   std::wstring_view text;
   TwipsRect rect;
-  std::optional<FontSpec> font;  // none: the window's default font
+  std::optional<FontSettings> font;  // none: the window's default font
   bool blueText;
   bool visibleAtStart;
 };
@@ -45,26 +45,26 @@ inline constexpr int kBold = 700;
 inline constexpr int kNormal = 400;
 
 // In tab order, which is also the order of creation.
-inline constexpr std::array<ControlSpec, 5> kControls{{
+inline constexpr std::array<ControlSettings, 5> kControls{{
     {ControlId::Label2,
      ControlKind::Label,
      L"Zelvar 2000 German Language Patch",
      {840, 120, 5415, 495},
-     FontSpec{L"Courier New", 1125, kBold},
+     FontSettings{L"Courier New", 1125, kBold},
      true,
      true},
     {ControlId::TxtFilePath,
      ControlKind::TextBox,
      L"C:\\Programme\\Zelvar\\Zelvar.exe",
      {240, 1440, 6255, 375},
-     FontSpec{L"Courier New", 975, kNormal},
+     FontSettings{L"Courier New", 975, kNormal},
      false,
      true},
     {ControlId::Label4,
      ControlKind::Label,
      L"Please Enter the Path of the Zelvar Executable Program:",
      {0, 960, 6735, 375},
-     FontSpec{L"Courier New", 825, kNormal},
+     FontSettings{L"Courier New", 825, kNormal},
      true,
      true},
     {ControlId::CmdUpdate,
@@ -78,7 +78,7 @@ inline constexpr std::array<ControlSpec, 5> kControls{{
      ControlKind::Label,
      L"Please Wait...",
      {4560, 2160, 2055, 255},
-     FontSpec{L"MS Sans Serif", 1200, kBold},
+     FontSettings{L"MS Sans Serif", 1200, kBold},
      false,
      false},
 }};

@@ -10,7 +10,7 @@
 #include "started_tool.h"
 #include "test_files.h"
 #include "win32_handles.h"
-#include "window_inspection.h"
+#include "window_queries.h"
 
 namespace end_to_end {
 namespace {
@@ -108,7 +108,7 @@ TEST_F(FirstLook, LabelsShowTheirTextInBlueCourierNew) {
   struct Expected {
     const char* name;
     HWND control;
-    FontSpec font;
+    FontSettings font;
   };
   const Expected labels[] = {
       {"Label2 11.25 pt bold", tool_.controls().label2, {L"Courier New", 15, FW_BOLD}},
@@ -125,7 +125,7 @@ TEST_F(FirstLook, LabelsShowTheirTextInBlueCourierNew) {
     const std::uint32_t background = mostCommonColour(shown);
     const std::wstring text = windowText(expected.control);
     const SIZE size{visible.right - visible.left, visible.bottom - visible.top};
-    const auto rendered = [&](const FontSpec& font) {
+    const auto rendered = [&](const FontSettings& font) {
       return renderLabel(text, font, size, background, kBlue);
     };
     EXPECT_TRUE(contains(shown, kBlue)) << "the text is drawn in pure blue";
@@ -134,9 +134,9 @@ TEST_F(FirstLook, LabelsShowTheirTextInBlueCourierNew) {
 
     // The comparison tells fonts apart: one step smaller, or the other
     // weight, would be noticed.
-    FontSpec smaller = expected.font;
+    FontSettings smaller = expected.font;
     --smaller.pixelHeight;
-    FontSpec otherWeight = expected.font;
+    FontSettings otherWeight = expected.font;
     otherWeight.weight = expected.font.weight == FW_BOLD ? FW_NORMAL : FW_BOLD;
     EXPECT_GT(differingPixels(shown, rendered(smaller)), differing + 20);
     EXPECT_GT(differingPixels(shown, rendered(otherWeight)), differing + 20);

@@ -12,7 +12,7 @@ COLORREF colorRef(std::uint32_t value) {
 
 }  // namespace
 
-Pixels renderLabel(std::wstring_view text, const FontSpec& font, SIZE size,
+Pixels renderLabel(std::wstring_view text, const FontSettings& font, SIZE size,
                    std::uint32_t background, std::uint32_t textColour) {
   const UniqueFont drawingFont(CreateFontW(
       -font.pixelHeight, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,

@@ -10,7 +10,7 @@
 
 namespace end_to_end {
 
-struct FontSpec {
+struct FontSettings {
   std::wstring face;
   int pixelHeight;  // of the characters, without internal leading: a size in points at 96 DPI
   int weight;       // 400 normal, 700 bold
@@ -18,7 +18,7 @@ struct FontSpec {
 
 // The label as the system's static control draws it: the text from the top
 // left corner, wrapped at words, in the font and colour, on the background.
-Pixels renderLabel(std::wstring_view text, const FontSpec& font, SIZE size,
+Pixels renderLabel(std::wstring_view text, const FontSettings& font, SIZE size,
                    std::uint32_t background, std::uint32_t textColour);
 
 // How many pixels two blocks of the same size disagree in.

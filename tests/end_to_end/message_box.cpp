@@ -2,7 +2,7 @@
 
 #include "polling.h"
 #include "user_input.h"
-#include "window_inspection.h"
+#include "window_queries.h"
 
 namespace end_to_end {
 namespace {

@@ -11,7 +11,7 @@
 #include "test_files.h"
 #include "user_input.h"
 #include "win32_handles.h"
-#include "window_inspection.h"
+#include "window_queries.h"
 
 namespace end_to_end {
 namespace {

@@ -1,4 +1,4 @@
-#include "window_inspection.h"
+#include "window_queries.h"
 
 #include <cwctype>
 
