@@ -35,6 +35,19 @@ class FaultInjectingNewFile final : public platform::NewFile {
   std::unique_ptr<platform::NewFile> inner_;
 };
 
+// Runs an operation that hands back an object. The object is kept even when
+// the failure is injected after the operation, so that it can be cleaned up.
+template <class T, class Produce>
+FileStatus runKeeping(FaultInjectingFileSystem& faults, const std::string& operation, T& kept,
+                      Produce produce) {
+  return faults.run(operation, [&]() -> FileStatus {
+    auto produced = produce();
+    if (!produced) return std::unexpected(produced.error());
+    kept = std::move(*produced);
+    return {};
+  });
+}
+
 }  // namespace
 
 void FaultInjectingFileSystem::failOperation(int number, FaultMode mode) {
@@ -65,12 +78,7 @@ FileStatus FaultInjectingFileSystem::probeReadable(const std::filesystem::path& 
 FileResult<std::unique_ptr<platform::FileImage>> FaultInjectingFileSystem::readWhole(
     const std::filesystem::path& file) {
   std::unique_ptr<platform::FileImage> image;
-  FileStatus status = run("readWhole", [&]() -> FileStatus {
-    auto read = inner_.readWhole(file);
-    if (!read) return std::unexpected(read.error());
-    image = std::move(*read);
-    return {};
-  });
+  FileStatus status = runKeeping(*this, "readWhole", image, [&] { return inner_.readWhole(file); });
   if (!status) return std::unexpected(status.error());
   return image;
 }
@@ -82,12 +90,8 @@ FileStatus FaultInjectingFileSystem::probeReplaceable(const std::filesystem::pat
 FileResult<std::unique_ptr<platform::NewFile>> FaultInjectingFileSystem::createBeside(
     const std::filesystem::path& target) {
   std::unique_ptr<platform::NewFile> created;
-  FileStatus status = run("createBeside", [&]() -> FileStatus {
-    auto made = inner_.createBeside(target);
-    if (!made) return std::unexpected(made.error());
-    created = std::move(*made);
-    return {};
-  });
+  FileStatus status =
+      runKeeping(*this, "createBeside", created, [&] { return inner_.createBeside(target); });
   if (!status) {
     // A creation that reports failure leaves no file behind: the caller never
     // learns its name, so a real file layer must take it away itself.
