@@ -27,24 +27,14 @@ cmake --preset win64 >/dev/null
 cmake --build --preset win64 -j"$(nproc)" --target ZelvarGermanPatch zelvar_stand_in >/dev/null
 tool=$root/build/win64/main_window/ZelvarGermanPatch.exe
 
-# The 64-bit loader itself: a 32-bit Wine cannot run on these machines.
-export WINEPREFIX=$root/build/run-prefix
-export WINELOADER=/usr/lib/wine/wine64
-export WINESERVER=/usr/lib/wine/wineserver64
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LC_ALL=C.UTF-8  # Wine converts file names through the locale's character set
+source scripts/lib/wine.sh
+use_wine_prefix "$root/build/run-prefix"
 log_dir=$root/build/run-logs
 mkdir -p "$log_dir"
 
 if [[ ! -e $WINEPREFIX/.ready ]]; then
   echo "Preparing the Wine prefix build/run-prefix (once, about half a minute)..."
-  rm -rf "$WINEPREFIX"
-  "$WINELOADER" wineboot -i >"$log_dir/wineboot.log" 2>&1 </dev/null
-  # Wine's own fonts, so that the labels are drawn as in the tests.
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  "$WINESERVER" -w
-  touch "$WINEPREFIX/.ready"
+  make_wine_prefix "$log_dir/wineboot.log"
 fi
 zelvar=$WINEPREFIX/drive_c/Programme/Zelvar/Zelvar.exe
 if [[ $what == tool ]]; then
@@ -69,20 +59,10 @@ trap stop_what_was_started EXIT
 managed=Y
 if [[ -z ${DISPLAY:-} ]]; then
   managed=N
-  display_file=$(mktemp)
-  pid_file=$(mktemp)
-  setsid sh -c 'echo $$ >"$1"; exec Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$2"' \
-    sh "$pid_file" "$display_file" </dev/null >"$log_dir/xvfb.log" 2>&1 &
-  for _ in $(seq 100); do
-    [[ -s $display_file ]] && break
-    sleep 0.1
-  done
-  started_xvfb=$(<"$pid_file")
-  export DISPLAY=:$(<"$display_file")
-  rm -f "$display_file" "$pid_file"
+  start_private_xvfb "$log_dir"
+  started_xvfb=$(<"$log_dir/xvfb.pid")
 fi
-"$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f \
-  >>"$log_dir/wineboot.log" 2>&1 </dev/null
+manage_windows "$managed" "$log_dir/wineboot.log"
 
 if [[ -z $started_xvfb ]]; then
   echo "Starting $(basename "$program") on display $DISPLAY; this script ends with it."

@@ -18,44 +18,14 @@ stop_session() {
   rm -f "$session_dir/xvfb.pid" "$session_dir/display"
 }
 
-start_xvfb() {
-  # setsid may fork, so Xvfb's PID is taken from inside; its output goes to a
-  # file, since ctest would wait on any pipe it keeps open.
-  setsid sh -c 'echo $$ >"$1"; exec Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$2"' \
-    sh "$session_dir/xvfb.pid" "$session_dir/display" </dev/null >"$session_dir/xvfb.log" 2>&1 &
-  for _ in $(seq 100); do
-    [[ -s $session_dir/display ]] && break
-    sleep 0.1
-  done
-  if [[ ! -s $session_dir/display ]]; then
-    echo "Xvfb did not start:" >&2
-    cat "$session_dir/xvfb.log" >&2
-    exit 1
-  fi
-  DISPLAY=:$(<"$session_dir/display")
-  export DISPLAY
-}
-
-make_prefix() {
-  local ready=$WINEPREFIX/.ready-for-tests
-  [[ -e $ready ]] && return
-  rm -rf "$WINEPREFIX"
-  "$WINELOADER" wineboot -i >"$session_dir/wineboot.log" 2>&1
-  # Wine then draws the title bars itself and places windows where they are
-  # put: no window manager is needed.
-  "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-    >>"$session_dir/wineboot.log" 2>&1
-  cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-  "$WINESERVER" -w
-  touch "$ready"
-}
-
 case $action in
   start)
     mkdir -p "$session_dir"
     stop_session  # what an interrupted run may have left behind
-    start_xvfb
-    make_prefix
+    start_private_xvfb "$session_dir"
+    make_wine_prefix "$session_dir/wineboot.log"
+    manage_windows N "$session_dir/wineboot.log"
+    "$WINESERVER" -w  # the one reg started, before the persistent one
     setsid "$WINESERVER" -p </dev/null >"$session_dir/wineserver.log" 2>&1
     ;;
   stop)
