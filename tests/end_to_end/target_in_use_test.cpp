@@ -2,11 +2,11 @@
 // stays as it was, and once it is closed the same window completes the update.
 #include <gtest/gtest.h>
 
-#include "german_edition.h"
 #include "message_box.h"
 #include "polling.h"
 #include "started_tool.h"
 #include "test_files.h"
+#include "tests/support/reference_patcher.h"
 #include "win32_handles.h"
 
 namespace end_to_end {
@@ -58,7 +58,7 @@ TEST_F(TargetInUse, IsReportedAndTheUpdateSucceedsOnceItIsClosed) {
   EXPECT_EQ(box->text, L"Update is complete!");
   ASSERT_TRUE(dismissWithEnter(*box));
   EXPECT_TRUE(tool_.program().waitForExit(2s));
-  EXPECT_TRUE(readBytes(target) == germanEdition(original));
+  EXPECT_TRUE(readBytes(target) == test_support::referenceUpdate(original).content);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
-
-#include "german_edition.h"
+#include <vector>
 
 namespace end_to_end {
+
+using Bytes = std::vector<std::uint8_t>;
 
 // The programs under test and where a failing scenario leaves its
 // screenshot; set once from the command line.

@@ -6,11 +6,12 @@
 #include <functional>
 #include <vector>
 
-#include "german_edition.h"
 #include "message_box.h"
 #include "polling.h"
 #include "started_tool.h"
 #include "test_files.h"
+#include "tests/support/expected_table.h"
+#include "tests/support/reference_patcher.h"
 
 namespace end_to_end {
 namespace {
@@ -74,17 +75,18 @@ TEST_F(UpdateOutcome, FilesThatCannotBeUpdatedStayAsTheyWere) {
   Bytes oneLetterOff = standIn;
   {
     // "End of data" with a small e: letter case counts, and entry 9 is required.
-    const Bytes english = utf16le(englishText(9));
+    const Bytes english = test_support::utf16le(test_support::expectedEntry(9).english);
     auto at = std::search(oneLetterOff.begin(), oneLetterOff.end(), english.begin(), english.end());
     ASSERT_NE(at, oneLetterOff.end());
-    const auto capitalE = at + 2 * std::u16string_view(englishText(9)).find(u'E');
+    const auto capitalE =
+        at + 2 * std::u16string_view(test_support::expectedEntry(9).english).find(u'E');
     ASSERT_EQ(*capitalE, 'E');
     *capitalE = 'e';
   }
   Bytes noTexts(4096);
   for (std::size_t i = 0; i < noTexts.size(); ++i) noTexts[i] = static_cast<std::uint8_t>(i * 7);
-  const std::optional<Bytes> german = germanEdition(standIn);
-  ASSERT_TRUE(german);
+  const test_support::ReferenceUpdate german = test_support::referenceUpdate(standIn);
+  ASSERT_TRUE(german.complete);
 
   struct Case {
     const char* name;
@@ -93,7 +95,7 @@ TEST_F(UpdateOutcome, FilesThatCannotBeUpdatedStayAsTheyWere) {
   const Case cases[] = {
       {"a file without the texts", noTexts},
       {"a required text in other letter case", oneLetterOff},
-      {"already German", *german},
+      {"already German", german.patched},
       {"an empty file", {}},
   };
   for (const Case& c : cases) {
@@ -122,8 +124,8 @@ class CompleteUpdate : public UpdateOutcome,
 TEST_P(CompleteUpdate, ReportsPatchesTheFileAndEndsAtOnce) {
   const std::filesystem::path target = scratch_.copyOfStandIn(GetParam());
   const Bytes original = readBytes(target);
-  const std::optional<Bytes> expected = germanEdition(original);
-  ASSERT_TRUE(expected);
+  const test_support::ReferenceUpdate expected = test_support::referenceUpdate(original);
+  ASSERT_TRUE(expected.complete);
 
   tool_.enterPath(target.wstring());
   ASSERT_EQ(tool_.pathText(), target.wstring());
@@ -140,7 +142,7 @@ TEST_P(CompleteUpdate, ReportsPatchesTheFileAndEndsAtOnce) {
 
   const Bytes patched = readBytes(target);
   ASSERT_EQ(patched.size(), original.size());
-  EXPECT_TRUE(patched == *expected) << "the file differs from its German edition";
+  EXPECT_TRUE(patched == expected.patched) << "the file differs from its German edition";
   EXPECT_EQ(contentOf(target.parent_path()), std::vector{target}) << "a file was left behind";
 }
 
